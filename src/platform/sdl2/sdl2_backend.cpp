@@ -1,0 +1,160 @@
+// The Linux backend on SDL2: the window, its events and keys, showing the
+// screen canvas, and sleeping between frames. Everything else is in the
+// portable operations.
+
+#include <SDL.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include "platform/platform.h"
+#include "platform/portable/frame_pacing.h"
+#include "platform/portable/screen.h"
+
+namespace {
+
+struct sdl2_backend {
+    SDL_Window* window = nullptr;
+    bool quit = false;
+    // Held arrow keys, up, down, right, left: the order of their key codes.
+    std::array<bool, 4> held{};
+    frame_pacer pacer;
+};
+
+sdl2_backend backend;
+
+[[noreturn]] void fail(const char* what, const char* why)
+{
+    std::fprintf(stderr, "zelvanor: %s: %s\n", what, why);
+    std::exit(1);
+}
+
+// Arrows are read by physical key, so they sit in the same place on every
+// keyboard layout.
+int arrow_index(SDL_Scancode scancode)
+{
+    switch (scancode) {
+    case SDL_SCANCODE_UP:
+        return 0;
+    case SDL_SCANCODE_DOWN:
+        return 1;
+    case SDL_SCANCODE_RIGHT:
+        return 2;
+    case SDL_SCANCODE_LEFT:
+        return 3;
+    default:
+        return -1;
+    }
+}
+
+void take_in(const SDL_Event& event)
+{
+    switch (event.type) {
+    case SDL_QUIT:
+        backend.quit = true;
+        break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        if (const int index = arrow_index(event.key.keysym.scancode);
+            index >= 0) {
+            backend.held[static_cast<std::size_t>(index)] =
+                event.type == SDL_KEYDOWN;
+        }
+        break;
+    case SDL_WINDOWEVENT:
+        // Keys released while another window has the focus send us nothing.
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+            backend.held.fill(false);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void show_canvas()
+{
+    SDL_Surface* surface = SDL_GetWindowSurface(backend.window);
+    const canvas& screen = screen_canvas();
+    if (surface == nullptr || surface->w != screen.width ||
+        surface->h != screen.height) {
+        return;
+    }
+    SDL_ConvertPixels(screen.width, screen.height, SDL_PIXELFORMAT_RGB888,
+                      screen.pixels.data(), screen.width * 4,
+                      surface->format->format, surface->pixels,
+                      surface->pitch);
+    SDL_UpdateWindowSurface(backend.window);
+}
+
+// Sleeps on absolute deadlines: relative sleeps add their overshoot to every
+// frame, and whole-millisecond ones cannot make 60 Hz.
+void sleep_until(std::int64_t deadline_ns)
+{
+    timespec deadline{};
+    deadline.tv_sec = static_cast<time_t>(deadline_ns / 1'000'000'000);
+    deadline.tv_nsec = static_cast<long>(deadline_ns % 1'000'000'000);
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline,
+                           nullptr) == EINTR) {
+    }
+}
+
+}  // namespace
+
+void open_window(const std::string& caption, int width, int height)
+{
+    // Without a GPU, SDL would route the window surface through a software
+    // OpenGL renderer at several times the CPU and memory.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        fail("no display could be opened", SDL_GetError());
+    }
+    std::atexit(SDL_Quit);
+
+    // SDL falls back to drivers that show nothing; a game nobody can see
+    // would run for ever.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
+        std::strcmp(driver, "dummy") == 0) {
+        fail("no display could be opened",
+             "no X11 or Wayland display is reachable (is DISPLAY set?)");
+    }
+
+    backend.window =
+        SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED,
+                         SDL_WINDOWPOS_CENTERED, width, height, SDL_WINDOW_SHOWN);
+    if (backend.window == nullptr) {
+        fail("the window could not be opened", SDL_GetError());
+    }
+    screen_canvas() = make_canvas(width, height, 1);
+}
+
+void process_events()
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+        take_in(event);
+    }
+}
+
+bool quit_requested() { return backend.quit; }
+
+bool key_down(key_code key)
+{
+    const int index = static_cast<int>(key) - static_cast<int>(key_code::up_arrow);
+    if (index < 0 || index >= static_cast<int>(backend.held.size())) {
+        return false;
+    }
+    return backend.held[static_cast<std::size_t>(index)];
+}
+
+void refresh_screen(unsigned int frames_per_second)
+{
+    show_canvas();
+    sleep_until(next_frame_deadline(backend.pacer, monotonic_ns(),
+                                    frames_per_second));
+}
