@@ -13,9 +13,9 @@ constexpr color green{0, 100, 0};
 
 color pixel_at(const canvas& c, int x, int y)
 {
-    return unpack_pixel(
-        c.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(c.width) +
-                 static_cast<std::size_t>(x)]);
+    return unpack_pixel(c.pixels[static_cast<std::size_t>(y) *
+                                     static_cast<std::size_t>(c.width) +
+                                 static_cast<std::size_t>(x)]);
 }
 
 int pixels_not_white(const canvas& c)
@@ -110,14 +110,14 @@ TEST(canvas, discs_anywhere_are_clipped_to_the_canvas)
     const double inf = std::numeric_limits<double>::infinity();
     struct disc {
         double x, y, r;
-        int inked;  // pixels expected to be touched, or -1 for "some"
+        int inked; // pixels expected to be touched, or -1 for "some"
     };
-    for (const auto d : {disc{-far, 300, 25, 0}, disc{far, far, 25, 0},
-                         disc{400, -1e12, 25, 0}, disc{-35.5, 300, 10, 0},
-                         disc{nan, 300, 25, 0}, disc{400, 300, nan, 0},
-                         disc{400, 300, inf, 0}, disc{400, 300, -5, 0},
-                         disc{400, 300, 0, 0}, disc{0, 0, 10, -1},
-                         disc{800, 600, 10, -1}, disc{400, 300, 1e6, 800 * 600}}) {
+    for (const auto d :
+         {disc{-far, 300, 25, 0}, disc{far, far, 25, 0},
+          disc{400, -1e12, 25, 0}, disc{-35.5, 300, 10, 0},
+          disc{nan, 300, 25, 0}, disc{400, 300, nan, 0}, disc{400, 300, inf, 0},
+          disc{400, 300, -5, 0}, disc{400, 300, 0, 0}, disc{0, 0, 10, -1},
+          disc{800, 600, 10, -1}, disc{400, 300, 1e6, 800 * 600}}) {
         canvas c = make_canvas(800, 600, 1);
         fill_disc(c, black, d.x, d.y, d.r);
         const int inked = pixels_not_white(c);
@@ -144,4 +144,4 @@ TEST(canvas, a_scaled_canvas_draws_the_same_picture_larger)
     EXPECT_GT(pixel_at(c, 600 - 38, 450).red, 127);
 }
 
-}  // namespace
+} // namespace

@@ -14,10 +14,9 @@ TEST(drawing, a_frame_is_background_spider_fly_then_shown)
 
     EXPECT_EQ(fake::calls(),
               (std::vector<std::string>{
-                  "color_white()", "clear_screen(255,255,255)",
-                  "color_black()", "fill_circle(0,0,0 775 576 25)",
-                  "color_dark_green()", "fill_circle(0,100,0 0 599 10)",
-                  "refresh_screen(60)"}));
+                  "color_white()", "clear_screen(255,255,255)", "color_black()",
+                  "fill_circle(0,0,0 775 576 25)", "color_dark_green()",
+                  "fill_circle(0,100,0 0 599 10)", "refresh_screen(60)"}));
 }
 
 TEST(drawing, a_hidden_fly_is_not_drawn_wherever_it_is)
@@ -27,9 +26,8 @@ TEST(drawing, a_hidden_fly_is_not_drawn_wherever_it_is)
 
     EXPECT_EQ(fake::calls(),
               (std::vector<std::string>{
-                  "color_white()", "clear_screen(255,255,255)",
-                  "color_black()", "fill_circle(0,0,0 400 300 25)",
-                  "refresh_screen(60)"}));
+                  "color_white()", "clear_screen(255,255,255)", "color_black()",
+                  "fill_circle(0,0,0 400 300 25)", "refresh_screen(60)"}));
 }
 
-}  // namespace
+} // namespace

@@ -39,7 +39,7 @@ std::string describe(color c)
            std::to_string(c.blue);
 }
 
-}  // namespace
+} // namespace
 
 namespace fake {
 
@@ -87,7 +87,7 @@ std::vector<std::string> calls_named(std::initializer_list<std::string> names)
 
 void clear_calls() { state.calls.clear(); }
 
-}  // namespace fake
+} // namespace fake
 
 void open_window(const std::string& caption, int width, int height)
 {
@@ -168,8 +168,8 @@ int rnd(int bound)
         const auto expected = state.rnd_script.front();
         state.rnd_script.pop_front();
         EXPECT_EQ(bound, expected.bound)
-            << "the game drew rnd(" << bound << ") where rnd("
-            << expected.bound << ") was scripted";
+            << "the game drew rnd(" << bound << ") where rnd(" << expected.bound
+            << ") was scripted";
         return expected.value;
     }
     switch (state.fallback) {

@@ -51,4 +51,4 @@ std::vector<std::string> calls_named(std::initializer_list<std::string> names);
 
 void clear_calls();
 
-}  // namespace fake
+} // namespace fake

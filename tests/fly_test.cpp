@@ -11,7 +11,7 @@
 namespace {
 
 class fly_rules : public testing::Test {
-protected:
+  protected:
     void SetUp() override { fake::reset(); }
 };
 
@@ -34,15 +34,15 @@ TEST_F(fly_rules, due_times_are_strict)
     };
     const std::int32_t max = std::numeric_limits<std::int32_t>::max();
     const std::int32_t min = std::numeric_limits<std::int32_t>::min();
-    for (const auto c : {due_case{5000, 4999, false},
-                         due_case{5000, 5000, false},
-                         due_case{5000, 5001, true},
-                         // A due time formed just past 2^31 ms wraps negative.
-                         due_case{min + 10, max, false},
-                         due_case{min + 10, min + 10, false},
-                         due_case{min + 10, min + 11, true},
-                         due_case{5, -1, false}, due_case{5, 6, true}}) {
-        SCOPED_TRACE(testing::Message() << "due " << c.due << " time " << c.time);
+    for (const auto c :
+         {due_case{5000, 4999, false}, due_case{5000, 5000, false},
+          due_case{5000, 5001, true},
+          // A due time formed just past 2^31 ms wraps negative.
+          due_case{min + 10, max, false}, due_case{min + 10, min + 10, false},
+          due_case{min + 10, min + 11, true}, due_case{5, -1, false},
+          due_case{5, 6, true}}) {
+        SCOPED_TRACE(testing::Message()
+                     << "due " << c.due << " time " << c.time);
         EXPECT_EQ(time_to_appear(hidden_fly(c.due), c.time), c.past);
         EXPECT_EQ(time_to_escape(shown_fly(0, 0, c.due), c.time), c.past);
         // Each question only concerns the state it names.
@@ -54,7 +54,8 @@ TEST_F(fly_rules, due_times_are_strict)
 TEST_F(fly_rules, due_times_wrap_past_the_end_of_the_clock)
 {
     const std::int32_t max = std::numeric_limits<std::int32_t>::max();
-    EXPECT_EQ(time_after(max - 999, 2000), std::numeric_limits<std::int32_t>::min() + 1000);
+    EXPECT_EQ(time_after(max - 999, 2000),
+              std::numeric_limits<std::int32_t>::min() + 1000);
     EXPECT_EQ(time_after(1, 2999), 3000);
 }
 
@@ -66,9 +67,9 @@ TEST_F(fly_rules, a_fly_appearing_on_the_spider_is_caught_at_once)
     update_game(game, 101);
 
     EXPECT_EQ(fake::calls_named({"rnd", "circles_intersect"}),
-              (std::vector<std::string>{"rnd(800)", "rnd(600)", "rnd(5000)",
-                                        "circles_intersect(400 300 25 410 290 10)",
-                                        "rnd(2000)"}));
+              (std::vector<std::string>{
+                  "rnd(800)", "rnd(600)", "rnd(5000)",
+                  "circles_intersect(400 300 25 410 290 10)", "rnd(2000)"}));
     EXPECT_FALSE(game.fly.on_screen);
     EXPECT_EQ(game.fly.appear_at, 101 + 1000 + 456);
     // A catch leaves the rest as it was.
@@ -128,7 +129,7 @@ std::vector<change> replay(game_data& game, std::uint32_t first_tick,
 {
     std::vector<change> changes;
     for (std::uint32_t step = 0; step < length; ++step) {
-        const std::uint32_t tick = first_tick + step;  // wraps at 2^32
+        const std::uint32_t tick = first_tick + step; // wraps at 2^32
         const fly_data before = game.fly;
         update_game(game, static_cast<std::int32_t>(tick));
         const fly_data& after = game.fly;
@@ -166,7 +167,9 @@ TEST_P(clock_crossing, the_fly_keeps_cycling_on_time)
 {
     // A fly that escaped a minute before the crossing point.
     const std::uint32_t start = GetParam() - 60'000;
-    game_data game{{400, 300}, hidden_fly(time_after(static_cast<std::int32_t>(start), 1000))};
+    game_data game{
+        {400, 300},
+        hidden_fly(time_after(static_cast<std::int32_t>(start), 1000))};
     fake::answer_rnd_lowest();
 
     const std::vector<change> changes = replay(game, start, 120'000);
@@ -193,4 +196,4 @@ TEST_F(fly_rules, a_spider_in_the_corner_catches_every_fly_as_it_appears)
     EXPECT_EQ(changes, expected);
 }
 
-}  // namespace
+} // namespace

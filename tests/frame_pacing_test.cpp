@@ -22,7 +22,8 @@ TEST(frame_pacing, deadlines_follow_each_other_without_drift)
     // to the original grid.
     for (int frame = 2; frame < 1000; ++frame) {
         const std::int64_t shown = start + (frame - 1) * period + 300'000;
-        ASSERT_EQ(next_frame_deadline(pacer, shown, 60), start + frame * period);
+        ASSERT_EQ(next_frame_deadline(pacer, shown, 60),
+                  start + frame * period);
     }
 }
 
@@ -48,4 +49,4 @@ TEST(frame_pacing, the_monotonic_clock_never_goes_back)
     }
 }
 
-}  // namespace
+} // namespace

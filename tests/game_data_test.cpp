@@ -6,7 +6,7 @@
 namespace {
 
 class starting_state : public testing::Test {
-protected:
+  protected:
     void SetUp() override { fake::reset(); }
 };
 
@@ -47,4 +47,4 @@ INSTANTIATE_TEST_SUITE_P(lowest_and_highest, new_fly_draws,
                          testing::Values(new_fly_case{0, 0, 0, 1000},
                                          new_fly_case{799, 599, 1999, 2999}));
 
-}  // namespace
+} // namespace

@@ -53,4 +53,4 @@ TEST(named_timers, wrap_after_two_to_the_thirty_two_milliseconds)
     EXPECT_EQ(named_timer_ticks(table, "GameTimer", (wrap + 5) * ms), 5u);
 }
 
-}  // namespace
+} // namespace

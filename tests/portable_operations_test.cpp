@@ -21,7 +21,7 @@ TEST(portable_operations, touching_circles_intersect)
     for (const auto c : {pair_case{400, 300, 25, 400, 300, 10, true},
                          pair_case{400, 300, 25, 435, 300, 10, true},
                          pair_case{400, 300, 25, 435.001, 300, 10, false},
-                         pair_case{0, 0, 25, 21, 28, 10, true},  // 35 apart
+                         pair_case{0, 0, 25, 21, 28, 10, true}, // 35 apart
                          pair_case{0, 0, 25, 21, 28.01, 10, false},
                          pair_case{-5, -5, 1, 5, 5, 1, false}}) {
         EXPECT_EQ(circles_intersect(c.x1, c.y1, c.r1, c.x2, c.y2, c.r2),
@@ -62,4 +62,4 @@ TEST(portable_operations, drawing_goes_to_the_screen_canvas)
     EXPECT_EQ(screen.pixels[0], pack_pixel(color_dark_green()));
 }
 
-}  // namespace
+} // namespace

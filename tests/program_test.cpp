@@ -31,7 +31,7 @@ TEST(program, starts_up_then_runs_frames_until_a_close_request)
     fake::script_rnd({{800, 12}, {600, 34}, {2000, 500}});
     fake::script_quit({false, false, false, true});
     fake::hold_keys({key_code::right_arrow});
-    fake::set_ticks(1500);  // the fly is due at 1500 and so stays hidden
+    fake::set_ticks(1500); // the fly is due at 1500 and so stays hidden
 
     EXPECT_EQ(zelvanor_main(), 0);
 
@@ -65,4 +65,4 @@ TEST(program, a_close_request_before_the_first_frame_draws_nothing)
                     .empty());
 }
 
-}  // namespace
+} // namespace

@@ -57,4 +57,4 @@ TEST(random_numbers, each_run_is_seeded_afresh)
     EXPECT_NE(a, b);
 }
 
-}  // namespace
+} // namespace

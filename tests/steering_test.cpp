@@ -9,7 +9,7 @@
 namespace {
 
 class steering : public testing::Test {
-protected:
+  protected:
     void SetUp() override { fake::reset(); }
 };
 
@@ -24,7 +24,8 @@ std::vector<key_code> keys_from_mask(unsigned mask)
 {
     std::vector<key_code> keys;
     for (const key_code key : {right, left, down, up}) {
-        if (mask & 1) keys.push_back(key);
+        if (mask & 1)
+            keys.push_back(key);
         mask >>= 1;
     }
     return keys;
@@ -34,8 +35,8 @@ TEST_F(steering, asks_all_four_keys_in_order_whatever_is_held_or_where)
 {
     const std::vector<std::string> asked = {"key_down(275)", "key_down(276)",
                                             "key_down(274)", "key_down(273)"};
-    for (const spider_data start : {spider_data{400, 300}, spider_data{775, 576},
-                                    spider_data{25, 24}}) {
+    for (const spider_data start :
+         {spider_data{400, 300}, spider_data{775, 576}, spider_data{25, 24}}) {
         for (unsigned mask = 0; mask < 16; ++mask) {
             fake::reset();
             fake::hold_keys(keys_from_mask(mask));
@@ -64,12 +65,28 @@ TEST_F(steering, moves_three_pixels_a_frame_and_stops_at_the_bounds)
         {"left to the edge", {400, 300}, {left}, 500, {25, 300}},
         {"down past the edge", {400, 300}, {down}, 500, {400, 576}},
         {"up past the edge", {400, 300}, {up}, 500, {400, 24}},
-        {"right and left in the open", {400, 300}, {right, left}, 50, {400, 300}},
-        {"right and left at the right edge", {775, 300}, {right, left}, 50, {772, 300}},
-        {"right and left at the left edge", {25, 300}, {right, left}, 50, {25, 300}},
+        {"right and left in the open",
+         {400, 300},
+         {right, left},
+         50,
+         {400, 300}},
+        {"right and left at the right edge",
+         {775, 300},
+         {right, left},
+         50,
+         {772, 300}},
+        {"right and left at the left edge",
+         {25, 300},
+         {right, left},
+         50,
+         {25, 300}},
         {"down and up at the bottom", {400, 576}, {down, up}, 50, {400, 573}},
         {"down and up at the top", {400, 24}, {down, up}, 50, {400, 24}},
-        {"all four in the corner", {775, 576}, {right, left, down, up}, 50, {772, 573}},
+        {"all four in the corner",
+         {775, 576},
+         {right, left, down, up},
+         50,
+         {772, 573}},
     };
     for (const auto& c : cases) {
         fake::reset();
@@ -106,4 +123,4 @@ TEST_F(steering, random_play_keeps_the_spider_on_its_lattice)
     }
 }
 
-}  // namespace
+} // namespace

@@ -22,8 +22,8 @@ struct fly_data {
     bool on_screen;
     double x;
     double y;
-    std::int32_t appear_at;  // read only while hidden
-    std::int32_t escape_at;  // read only while shown
+    std::int32_t appear_at; // read only while hidden
+    std::int32_t escape_at; // read only while shown
 };
 
 struct game_data {

@@ -76,10 +76,10 @@ void fill_disc(canvas& target, color fill, double x, double y, double radius)
                 const double coverage =
                     std::min(1.0, outer - std::sqrt(distance_squared));
                 const color under = unpack_pixel(line[column]);
-                line[column] = pack_pixel(
-                    {mix(under.red, fill.red, coverage),
-                     mix(under.green, fill.green, coverage),
-                     mix(under.blue, fill.blue, coverage)});
+                line[column] =
+                    pack_pixel({mix(under.red, fill.red, coverage),
+                                mix(under.green, fill.green, coverage),
+                                mix(under.blue, fill.blue, coverage)});
             }
         }
     }

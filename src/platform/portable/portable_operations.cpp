@@ -23,7 +23,7 @@ portable_state& state()
     return the_state;
 }
 
-}  // namespace
+} // namespace
 
 canvas& screen_canvas() { return state().screen; }
 

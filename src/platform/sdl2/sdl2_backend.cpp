@@ -86,8 +86,7 @@ void show_canvas()
     }
     SDL_ConvertPixels(screen.width, screen.height, SDL_PIXELFORMAT_RGB888,
                       screen.pixels.data(), screen.width * 4,
-                      surface->format->format, surface->pixels,
-                      surface->pitch);
+                      surface->format->format, surface->pixels, surface->pitch);
     SDL_UpdateWindowSurface(backend.window);
 }
 
@@ -103,30 +102,53 @@ void sleep_until(std::int64_t deadline_ns)
     }
 }
 
-}  // namespace
+// Chooses among SDL's display drivers by what the environment offers, so
+// that SDL tries no display that is not there: a Wayland library asked for a
+// missing display prints complaints of its own.
+void choose_video_driver()
+{
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const bool has_x11 = x11 != nullptr && *x11 != '\0';
+    const bool has_wayland = wayland != nullptr && *wayland != '\0';
+    if (!has_x11 && !has_wayland) {
+        fail("no display could be opened",
+             "neither DISPLAY nor WAYLAND_DISPLAY is set");
+    }
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, !has_wayland ? "x11"
+                                      : has_x11    ? "x11,wayland"
+                                                   : "wayland");
+}
+
+} // namespace
 
 void open_window(const std::string& caption, int width, int height)
 {
+    choose_video_driver();
     // Without a GPU, SDL would route the window surface through a software
     // OpenGL renderer at several times the CPU and memory.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        fail("no display could be opened", SDL_GetError());
+        const char* x11 = std::getenv("DISPLAY");
+        std::fprintf(stderr,
+                     "zelvanor: no display could be opened (DISPLAY=%s): %s\n",
+                     x11 != nullptr ? x11 : "", SDL_GetError());
+        std::exit(1);
     }
     std::atexit(SDL_Quit);
 
-    // SDL falls back to drivers that show nothing; a game nobody can see
-    // would run for ever.
+    // SDL_VIDEODRIVER may still name a driver that shows nothing; a game
+    // nobody can see would run for ever.
     const char* driver = SDL_GetCurrentVideoDriver();
     if (driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
         std::strcmp(driver, "dummy") == 0) {
         fail("no display could be opened",
-             "no X11 or Wayland display is reachable (is DISPLAY set?)");
+             "SDL chose a video driver that shows nothing");
     }
 
-    backend.window =
-        SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED,
-                         SDL_WINDOWPOS_CENTERED, width, height, SDL_WINDOW_SHOWN);
+    backend.window = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED,
+                                      SDL_WINDOWPOS_CENTERED, width, height,
+                                      SDL_WINDOW_SHOWN);
     if (backend.window == nullptr) {
         fail("the window could not be opened", SDL_GetError());
     }
@@ -145,7 +167,8 @@ bool quit_requested() { return backend.quit; }
 
 bool key_down(key_code key)
 {
-    const int index = static_cast<int>(key) - static_cast<int>(key_code::up_arrow);
+    const int index =
+        static_cast<int>(key) - static_cast<int>(key_code::up_arrow);
     if (index < 0 || index >= static_cast<int>(backend.held.size())) {
         return false;
     }
@@ -155,6 +178,6 @@ bool key_down(key_code key)
 void refresh_screen(unsigned int frames_per_second)
 {
     show_canvas();
-    sleep_until(next_frame_deadline(backend.pacer, monotonic_ns(),
-                                    frames_per_second));
+    sleep_until(
+        next_frame_deadline(backend.pacer, monotonic_ns(), frames_per_second));
 }

@@ -1,0 +1,209 @@
+"""End-to-end checks of the real game binary, as a player sees it.
+
+Usage: play_test.py GAME CHECK [SHOTS_DIR]
+Runs one named check against the game executable in a private X server.
+"""
+
+import os
+import signal
+import subprocess
+import sys
+import time
+
+from x_session import (HEIGHT, WHITE, WIDTH, fly_box, game_window,
+                       spider_box, spider_centre, xvfb)
+
+CHECKS = {}
+
+
+def check(function):
+    CHECKS[function.__name__] = function
+    return function
+
+
+def expect(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+def play(game, display, env=None):
+    return game_window([game], display, env)
+
+
+def hold(window, key, until, timeout):
+    """Holds a key until until(shot) is true; returns the shots taken."""
+    window.focus()
+    window.keys("keydown", key)
+    shots = []
+    try:
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            shot = window.pixels()
+            shots.append((time.monotonic(), shot))
+            if until(shot):
+                return shots
+            time.sleep(0.05)
+        raise AssertionError("holding %s never got there" % key)
+    finally:
+        window.keys("keyup", key)
+
+
+@check
+def window_and_starting_picture(game, shots_dir):
+    with xvfb() as display:
+        window = play(game, display)
+        try:
+            expect(window.window.get_wm_name() == "Zelvanor", "caption")
+            expect(window.size() == (WIDTH, HEIGHT),
+                   "client area %sx%s" % window.size())
+            time.sleep(0.3)
+            shot = window.pixels()
+            shot.save_png(os.path.join(shots_dir, "start.png"))
+            for corner in ((0, 0), (WIDTH - 1, 0), (0, HEIGHT - 1),
+                           (WIDTH - 1, HEIGHT - 1), (100, 300)):
+                expect(shot.at(*corner) == WHITE, "white at %s" % (corner,))
+            expect(shot.at(400, 300) == (0, 0, 0), "black at the centre")
+            box = spider_box(shot)
+            expect(box == (375, 275, 424, 324),
+                   "spider disc of radius 25 at (400, 300), got %s" % (box,))
+        finally:
+            window.stop()
+
+
+@check
+def arrows_move_the_spider_three_pixels_a_frame_to_the_edges(game, shots_dir):
+    with xvfb() as display:
+        window = play(game, display)
+        try:
+            time.sleep(0.2)
+            at_right = lambda shot: spider_centre(shot)[0] == 775
+            shots = hold(window, "Right", at_right, timeout=6)
+            shots[-1][1].save_png(os.path.join(shots_dir, "right.png"))
+            # Every position on the way lies on the 3-pixel grid from 400.
+            xs = [spider_centre(shot)[0] for _, shot in shots]
+            expect(all((x - 400) % 3 == 0 for x in xs), "steps %s" % xs)
+            # One step a frame at 60 frames a second: 180 pixels a second,
+            # measured over the stretch where the spider was moving freely.
+            moving = [(t, spider_centre(s)[0]) for t, s in shots
+                      if 400 < spider_centre(s)[0] < 775]
+            if len(moving) >= 2:
+                (t0, x0), (t1, x1) = moving[0], moving[-1]
+                if t1 - t0 > 0.8:
+                    speed = (x1 - x0) / (t1 - t0)
+                    expect(150 < speed < 200, "%.0f px/s" % speed)
+            time.sleep(0.3)
+            expect(spider_centre(window.pixels()) == (775, 300),
+                   "stays at the right edge once released")
+
+            at_bottom = lambda shot: spider_centre(shot)[1] == 576
+            shots = hold(window, "Down", at_bottom, timeout=6)
+            time.sleep(0.3)
+            shot = window.pixels()
+            shot.save_png(os.path.join(shots_dir, "bottom_right.png"))
+            expect(spider_centre(shot) == (775, 576), "corner")
+            # Held further, it stays: the disc's edge one pixel past the
+            # window's bottom.
+            window.keys("keydown", "Down")
+            time.sleep(0.3)
+            window.keys("keyup", "Down")
+            expect(spider_centre(window.pixels()) == (775, 576),
+                   "stops at y = 576")
+        finally:
+            window.stop()
+
+
+def watch_fly(window, seconds):
+    """(time since the window showed, fly box or None), about 20 a second."""
+    seen = []
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        shot = window.pixels()
+        seen.append((time.monotonic() - window.shown_at, fly_box(shot), shot))
+        time.sleep(0.03)
+    return seen
+
+
+@check
+def the_fly_comes_and_goes(game, shots_dir):
+    # A fly that appears under the spider is caught before it is ever drawn;
+    # then the first fly seen is a later one, so try a few runs.
+    for attempt in range(3):
+        with xvfb() as display:
+            window = play(game, display)
+            try:
+                seen = watch_fly(window, 11)
+            finally:
+                window.stop()
+        shown = [i for i, (_, box, _) in enumerate(seen) if box]
+        if not shown or seen[shown[0]][0] > 3.3:
+            continue
+        first = shown[0]
+        seen[first][2].save_png(os.path.join(shots_dir, "fly.png"))
+        appeared = seen[first][0]
+        expect(appeared > 0.9, "appeared after %.2f s" % appeared)
+        left, top, right, bottom = seen[first][1]
+        if 0 < left and right < WIDTH - 1 and 0 < top and bottom < HEIGHT - 1:
+            expect(18 <= right - left + 1 <= 20 and 18 <= bottom - top + 1 <= 20,
+                   "fly of radius 10, box %s" % (seen[first][1],))
+        gone = next((t for t, box, _ in seen[first:] if box is None), None)
+        expect(gone is not None, "the fly never escaped")
+        stayed = gone - appeared
+        expect(1.9 < stayed < 7.2, "stayed %.2f s" % stayed)
+        return
+    raise AssertionError("no fly appeared within 3 s in three runs")
+
+
+def ends_cleanly(game, stop):
+    with xvfb() as display:
+        window = play(game, display)
+        try:
+            time.sleep(0.5)
+            stop(window)
+            status, out, err = window.finish(timeout=3)
+        finally:
+            window.stop()
+    expect(status == 0, "exit status %d" % status)
+    expect(out == b"" and err == b"", "printed %r %r" % (out, err))
+
+
+@check
+def closing_the_window_ends_with_status_0(game, shots_dir):
+    ends_cleanly(game, lambda window: window.request_close())
+
+
+@check
+def sigterm_and_sigint_end_with_status_0(game, shots_dir):
+    for sig in (signal.SIGTERM, signal.SIGINT):
+        ends_cleanly(game, lambda window: window.process.send_signal(sig))
+
+
+@check
+def without_a_display_it_fails_at_once_with_one_clear_line(game, shots_dir):
+    bare = {k: v for k, v in os.environ.items()
+            if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    for env in (bare, dict(bare, DISPLAY=":4095"),
+                dict(bare, DISPLAY=":4095", SDL_VIDEODRIVER="offscreen")):
+        started = time.monotonic()
+        result = subprocess.run([game], env=env, capture_output=True,
+                                timeout=10)
+        what = "DISPLAY=%s SDL_VIDEODRIVER=%s: " % (
+            env.get("DISPLAY"), env.get("SDL_VIDEODRIVER"))
+        expect(time.monotonic() - started < 2, what + "took too long")
+        expect(result.returncode == 1,
+               what + "exit status %d" % result.returncode)
+        expect(result.stdout == b"", what + "stdout %r" % result.stdout)
+        lines = result.stderr.decode().splitlines()
+        expect(len(lines) == 1 and "no display could be opened" in lines[0],
+               what + "stderr %r" % result.stderr)
+
+
+def main():
+    game, name = sys.argv[1], sys.argv[2]
+    shots_dir = sys.argv[3] if len(sys.argv) > 3 else "."
+    os.makedirs(shots_dir, exist_ok=True)
+    CHECKS[name](game, shots_dir)
+    print("1 passed, 0 failed: " + name)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,207 @@
+"""A private X server, the real game in it, and what a player sees and does.
+
+Every check starts its own Xvfb on a free display and always stops it, so the
+tests can run side by side and leave nothing behind.
+"""
+
+import contextlib
+import os
+import signal
+import struct
+import subprocess
+import time
+import zlib
+
+from Xlib import X, Xatom, display as xdisplay, protocol
+
+WIDTH, HEIGHT = 800, 600
+WHITE = (255, 255, 255)
+
+
+@contextlib.contextmanager
+def xvfb():
+    """Starts Xvfb on a display it picks itself; yields the display name."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+         "-nolisten", "tcp", "-noreset"],
+        pass_fds=[write_end], stdout=subprocess.DEVNULL,
+        stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    try:
+        with os.fdopen(read_end) as announced:
+            number = announced.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        yield ":" + number
+    finally:
+        server.terminate()
+        try:
+            server.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            server.kill()
+            server.wait()
+
+
+class game_window:
+    """The running game and its window on one display."""
+
+    def __init__(self, command, display_name, env=None):
+        self.display_name = display_name
+        environment = dict(os.environ, DISPLAY=display_name)
+        environment.update(env or {})
+        self.started = time.monotonic()
+        self.process = subprocess.Popen(
+            command, env=environment, stdout=subprocess.PIPE,
+            stderr=subprocess.PIPE)
+        self.x = xdisplay.Display(display_name)
+        self.window = self._find_window(timeout=20)
+        self.shown_at = time.monotonic()
+
+    def _find_window(self, timeout):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if self.process.poll() is not None:
+                raise AssertionError(
+                    "the game ended before its window appeared: status %d, %r"
+                    % (self.process.returncode, self.process.stderr.read()))
+            for window in self.x.screen().root.query_tree().children:
+                try:
+                    if (window.get_wm_name() == "Zelvanor" and
+                            window.get_attributes().map_state ==
+                            X.IsViewable):
+                        return window
+                except Exception:  # windows come and go while we look
+                    pass
+            time.sleep(0.02)
+        raise AssertionError("no window named Zelvanor appeared")
+
+    def size(self):
+        geometry = self.window.get_geometry()
+        return geometry.width, geometry.height
+
+    def pixels(self):
+        """The client area as rows of (r, g, b), read from the server."""
+        width, height = self.size()
+        image = self.window.get_image(0, 0, width, height, X.ZPixmap,
+                                      0xFFFFFFFF)
+        data = image.data
+        return screenshot(width, height, data)
+
+    def focus(self):
+        subprocess.run(["xdotool", "windowfocus", "--sync",
+                        str(self.window.id)], env=self._xenv(), check=True)
+
+    def keys(self, action, *names):
+        """xdotool keydown / keyup / key on the focused window."""
+        subprocess.run(["xdotool", action] + list(names), env=self._xenv(),
+                       check=True)
+
+    def request_close(self):
+        """What a window manager sends when the player closes the window."""
+        protocols = self.x.intern_atom("WM_PROTOCOLS")
+        delete = self.x.intern_atom("WM_DELETE_WINDOW")
+        event = protocol.event.ClientMessage(
+            window=self.window, client_type=protocols,
+            data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+        self.window.send_event(event)
+        self.x.flush()
+
+    def finish(self, timeout=5):
+        """Waits for the game to end: (status, stdout, stderr)."""
+        try:
+            out, err = self.process.communicate(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.communicate()
+            raise AssertionError("the game did not end within %s s" % timeout)
+        return self.process.returncode, out, err
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.communicate()
+        with contextlib.suppress(Exception):
+            self.x.close()
+
+    def _xenv(self):
+        return dict(os.environ, DISPLAY=self.display_name)
+
+
+class screenshot:
+    def __init__(self, width, height, bgrx):
+        self.width, self.height, self.data = width, height, bgrx
+
+    def at(self, x, y):
+        i = (y * self.width + x) * 4
+        b, g, r = self.data[i], self.data[i + 1], self.data[i + 2]
+        return (r, g, b)
+
+    def where(self, red, green, blue):
+        """Bounding box (left, top, right, bottom) of the pixels whose three
+        channels pass the three tests (DARK or LIGHT), or None."""
+        count = self.width * self.height
+        mask = -1
+        for offset, table in ((2, red), (1, green), (0, blue)):
+            channel = self.data[offset::4].translate(table)
+            mask &= int.from_bytes(channel, "little")
+        flags = mask.to_bytes(count, "little")
+        left, top, right, bottom = self.width, None, -1, None
+        for y in range(self.height):
+            row = flags[y * self.width:(y + 1) * self.width]
+            first = row.find(1)
+            if first < 0:
+                continue
+            top = y if top is None else top
+            bottom = y
+            left = min(left, first)
+            right = max(right, row.rfind(1))
+        if top is None:
+            return None
+        return left, top, right, bottom
+
+    def save_png(self, path):
+        rows = b"".join(
+            b"\0" + bytes(
+                c for x in range(self.width) for c in self.at(x, y))
+            for y in range(self.height))
+        def chunk(kind, body):
+            return (struct.pack(">I", len(body)) + kind + body +
+                    struct.pack(">I", zlib.crc32(kind + body)))
+        with open(path, "wb") as f:
+            f.write(b"\x89PNG\r\n\x1a\n")
+            f.write(chunk(b"IHDR", struct.pack(">IIBBBBB", self.width,
+                                                self.height, 8, 2, 0, 0, 0)))
+            f.write(chunk(b"IDAT", zlib.compress(rows)))
+            f.write(chunk(b"IEND", b""))
+
+
+# Channel tests for where(): below 100, or 100 and above.
+DARK = bytes(1 if v < 100 else 0 for v in range(256))
+LIGHT = bytes(0 if v < 100 else 1 for v in range(256))
+
+
+def spider_box(shot):
+    """The black disc: every channel dark. The fly's green never is."""
+    return shot.where(DARK, DARK, DARK)
+
+
+def fly_box(shot):
+    """The dark-green disc, (0, 100, 0) at its core."""
+    return shot.where(DARK, LIGHT, DARK)
+
+
+def spider_centre(shot):
+    """The spider's centre from its disc; None when it is not drawn.
+
+    A disc of radius 25 centred at (x, y) covers the pixel columns x - 25 to
+    x + 24 and rows y - 25 to y + 24 (those whose centres lie inside), as far
+    as they are in the window.
+    """
+    box = spider_box(shot)
+    if box is None:
+        return None
+    left, top, right, bottom = box
+    x = left + 25 if left > 0 else right - 24
+    y = top + 25 if top > 0 else bottom - 24
+    return x, y
