@@ -1,7 +1,9 @@
 """End-to-end checks of the real game binary, as a player sees it.
 
-Usage: play_test.py GAME CHECK [SHOTS_DIR]
-Runs one named check against the game executable in a private X server.
+Usage: play_test.py GAME CHECK SHOTS_DIR [--wine PREFIX] [--scale S]
+Runs one named check against the game executable in a private X server;
+with --wine, the Windows program under Wine in that prefix, whose display
+scaling is S (1.5 for a prefix set to 144 DPI).
 """
 
 import os
@@ -26,8 +28,22 @@ def expect(condition, message):
         raise AssertionError(message)
 
 
-def play(game, display, env=None):
-    return game_window([game], display, env)
+class target:
+    """How to start the game: natively, or the Windows program under Wine."""
+    wine_prefix = None
+    scale = 1.0
+
+
+def play(game, display):
+    if target.wine_prefix is None:
+        return game_window([game], display)
+    env = {"WINEPREFIX": target.wine_prefix, "WINEDEBUG": "-all"}
+    return game_window([WINE, game], display, env, framed=True,
+                       scale=target.scale)
+
+
+# Wine's 64-bit loader itself; the wine wrapper script may print advice.
+WINE = "/usr/lib/wine/wine64"
 
 
 def hold(window, key, until, timeout):
@@ -50,22 +66,31 @@ def hold(window, key, until, timeout):
 
 @check
 def window_and_starting_picture(game, shots_dir):
+    scale = target.scale
     with xvfb() as display:
         window = play(game, display)
         try:
             expect(window.window.get_wm_name() == "Zelvanor", "caption")
-            expect(window.size() == (WIDTH, HEIGHT),
+            expect(window.size() == (WIDTH * scale, HEIGHT * scale),
                    "client area %sx%s" % window.size())
             time.sleep(0.3)
+            if target.wine_prefix is not None:
+                expect(window.edges_are_framed(),
+                       "the client area ends where the frame begins")
             shot = window.pixels()
             shot.save_png(os.path.join(shots_dir, "start.png"))
-            for corner in ((0, 0), (WIDTH - 1, 0), (0, HEIGHT - 1),
-                           (WIDTH - 1, HEIGHT - 1), (100, 300)):
+            width, height = window.size()
+            for corner in ((0, 0), (width - 1, 0), (0, height - 1),
+                           (width - 1, height - 1), (width // 8, height // 2)):
                 expect(shot.at(*corner) == WHITE, "white at %s" % (corner,))
-            expect(shot.at(400, 300) == (0, 0, 0), "black at the centre")
+            expect(shot.at(width // 2, height // 2) == (0, 0, 0),
+                   "black at the centre")
+            # Radius 25, or 37.5 at 150 per cent: the columns and rows whose
+            # pixel centres lie inside the circle.
+            expected = {1.0: (375, 275, 424, 324), 1.5: (563, 413, 636, 486)}
             box = spider_box(shot)
-            expect(box == (375, 275, 424, 324),
-                   "spider disc of radius 25 at (400, 300), got %s" % (box,))
+            expect(box == expected[scale],
+                   "spider disc at the centre, got %s" % (box,))
         finally:
             window.stop()
 
@@ -198,8 +223,15 @@ def without_a_display_it_fails_at_once_with_one_clear_line(game, shots_dir):
 
 
 def main():
-    game, name = sys.argv[1], sys.argv[2]
-    shots_dir = sys.argv[3] if len(sys.argv) > 3 else "."
+    game, name, shots_dir = sys.argv[1:4]
+    options = sys.argv[4:]
+    while options:
+        option, value = options[0], options[1]
+        options = options[2:]
+        if option == "--wine":
+            target.wine_prefix = value
+        elif option == "--scale":
+            target.scale = float(value)
     os.makedirs(shots_dir, exist_ok=True)
     CHECKS[name](game, shots_dir)
     print("1 passed, 0 failed: " + name)

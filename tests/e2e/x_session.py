@@ -44,10 +44,16 @@ def xvfb():
 
 
 class game_window:
-    """The running game and its window on one display."""
+    """The running game and its window on one display.
 
-    def __init__(self, command, display_name, env=None):
+    Under Wine without a window manager, Wine draws the window's frame into
+    the X window itself; the client area is then found from the picture.
+    """
+
+    def __init__(self, command, display_name, env=None, framed=False,
+                 scale=1.0):
         self.display_name = display_name
+        self.scale = scale
         environment = dict(os.environ, DISPLAY=display_name)
         environment.update(env or {})
         self.started = time.monotonic()
@@ -55,8 +61,12 @@ class game_window:
             command, env=environment, stdout=subprocess.PIPE,
             stderr=subprocess.PIPE)
         self.x = xdisplay.Display(display_name)
-        self.window = self._find_window(timeout=20)
+        self.window = self._find_window(timeout=30)
         self.shown_at = time.monotonic()
+        geometry = self.window.get_geometry()
+        self.client = (0, 0, geometry.width, geometry.height)
+        if framed:
+            self.client = self._find_client()
 
     def _find_window(self, timeout):
         deadline = time.monotonic() + timeout
@@ -76,17 +86,58 @@ class game_window:
             time.sleep(0.02)
         raise AssertionError("no window named Zelvanor appeared")
 
-    def size(self):
+    def _find_client(self):
+        """The client area, placed by the spider, which starts at (400, 300)
+        in window coordinates, and bounded by the frame on every side."""
+        # Wine may show a frame or two before the window has its final size;
+        # wait until the picture holds still.
+        deadline = time.monotonic() + 10
+        box = previous = None
+        while time.monotonic() < deadline:
+            geometry = self.window.get_geometry()
+            # Below the caption, whose text is as dark as the spider.
+            skip = geometry.height // 8
+            lower = self._grab(0, skip, geometry.width, geometry.height - skip)
+            box = (geometry.width, geometry.height, spider_box(lower))
+            if box == previous and box[2] is not None:
+                break
+            previous = box
+            time.sleep(0.1)
+        else:
+            raise AssertionError("no steady spider in the window")
+        box = box[2]
+        # The centre pixel pair of the disc lies 400 * scale from the left.
+        left = round((box[0] + box[2] + 1) / 2 - 400 * self.scale)
+        top = skip + round((box[1] + box[3] + 1) / 2 - 300 * self.scale)
+        # The frame is as wide at the right and the bottom as at the left.
+        return (left, top, geometry.width - 2 * left,
+                geometry.height - top - left)
+
+    def edges_are_framed(self):
+        """True when just outside the client area, on all four sides, lies
+        frame rather than the game's white: the client area ends there."""
+        left, top, width, height = self.client
         geometry = self.window.get_geometry()
-        return geometry.width, geometry.height
+        whole = self._grab(0, 0, geometry.width, geometry.height)
+        outside = [(left - 1, top + height // 4), (left + width, top + height // 4),
+                   (left + width // 4, top - 1), (left + width // 4, top + height)]
+        inside = [(left, top + height // 4), (left + width - 1, top + height // 4),
+                  (left + width // 4, top), (left + width // 4, top + height - 1)]
+        return (all(whole.at(*p) != WHITE for p in outside) and
+                all(whole.at(*p) == WHITE for p in inside))
+
+    def size(self):
+        """The client area's size, in physical pixels."""
+        return self.client[2], self.client[3]
+
+    def _grab(self, x, y, width, height):
+        image = self.window.get_image(x, y, width, height, X.ZPixmap,
+                                      0xFFFFFFFF)
+        return screenshot(width, height, image.data)
 
     def pixels(self):
-        """The client area as rows of (r, g, b), read from the server."""
-        width, height = self.size()
-        image = self.window.get_image(0, 0, width, height, X.ZPixmap,
-                                      0xFFFFFFFF)
-        data = image.data
-        return screenshot(width, height, data)
+        """The client area as a screenshot, read from the server."""
+        return self._grab(*self.client)
 
     def focus(self):
         subprocess.run(["xdotool", "windowfocus", "--sync",
