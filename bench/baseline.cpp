@@ -16,7 +16,7 @@ void fill_disc(SDL_Renderer* renderer, int cx, int cy, int radius)
     }
 }
 
-}  // namespace
+} // namespace
 
 int main(int, char**)
 {

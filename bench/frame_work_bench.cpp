@@ -40,6 +40,6 @@ void game_logic_one_frame(benchmark::State& state)
 }
 BENCHMARK(game_logic_one_frame);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

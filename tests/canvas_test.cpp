@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include "platform/portable/canvas.h"
 
@@ -142,6 +144,78 @@ TEST(canvas, a_scaled_canvas_draws_the_same_picture_larger)
     EXPECT_GT(pixel_at(c, 600 + 37, 450).red, 127);
     EXPECT_LT(pixel_at(c, 600 - 37, 450).red, 128);
     EXPECT_GT(pixel_at(c, 600 - 38, 450).red, 127);
+}
+
+} // namespace
+
+namespace {
+
+// A window that is only sent the places take_changed reports, as the
+// backends do; after every frame it must show exactly the canvas.
+struct shown_window {
+    std::vector<std::uint32_t> pixels;
+    std::vector<pixel_rect> changed;
+
+    void show(canvas& c)
+    {
+        pixels.resize(c.pixels.size());
+        take_changed(c, changed);
+        for (const auto& place : changed) {
+            for (int y = place.top; y < place.bottom; ++y) {
+                for (int x = place.left; x < place.right; ++x) {
+                    const auto i = static_cast<std::size_t>(y * c.width + x);
+                    pixels[i] = c.pixels[i];
+                }
+            }
+        }
+    }
+};
+
+TEST(canvas, frames_redrawn_in_part_match_frames_drawn_whole)
+{
+    canvas incremental = make_canvas(800, 600, 1);
+    shown_window window;
+    std::mt19937 generator(5);
+    std::uniform_real_distribution<double> x(-60, 860);
+    std::uniform_real_distribution<double> y(-60, 660);
+    for (int frame = 0; frame < 300; ++frame) {
+        // Now and then a frame of another colour, or many discs at once.
+        const color background = frame % 97 == 50 ? green : white;
+        const int discs = frame % 41 == 7 ? 30 : 2;
+        canvas whole = make_canvas(800, 600, 1);
+        clear_canvas(whole, background);
+        clear_canvas(incremental, background);
+        for (int d = 0; d < discs; ++d) {
+            const double dx = x(generator), dy = y(generator);
+            const double r = d % 2 == 0 ? 25 : 10;
+            fill_disc(whole, d % 2 == 0 ? black : green, dx, dy, r);
+            fill_disc(incremental, d % 2 == 0 ? black : green, dx, dy, r);
+        }
+        ASSERT_EQ(incremental.pixels, whole.pixels) << "frame " << frame;
+        window.show(incremental);
+        ASSERT_EQ(window.pixels, incremental.pixels) << "frame " << frame;
+        ASSERT_LE(window.changed.size(), 16u);
+    }
+}
+
+TEST(canvas, a_still_frame_sends_only_the_discs)
+{
+    canvas c = make_canvas(800, 600, 1);
+    std::vector<pixel_rect> changed;
+    take_changed(c, changed);
+    EXPECT_EQ(changed, (std::vector<pixel_rect>{{0, 0, 800, 600}}));
+    clear_canvas(c, white);
+    fill_disc(c, black, 400, 300, 25);
+    take_changed(c, changed);
+    clear_canvas(c, white);
+    fill_disc(c, black, 400, 300, 25);
+    take_changed(c, changed);
+    // The disc's square, repainted, then drawn: nothing else.
+    EXPECT_EQ(changed, (std::vector<pixel_rect>{{374, 274, 426, 326},
+                                                {374, 274, 426, 326}}));
+    mark_all_changed(c);
+    take_changed(c, changed);
+    EXPECT_EQ(changed, (std::vector<pixel_rect>{{0, 0, 800, 600}}));
 }
 
 } // namespace

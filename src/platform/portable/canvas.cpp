@@ -9,15 +9,67 @@ canvas make_canvas(int width, int height, double scale)
     made.width = std::max(0, static_cast<int>(std::lround(width * scale)));
     made.height = std::max(0, static_cast<int>(std::lround(height * scale)));
     made.scale = scale;
+    made.background = pack_pixel({255, 255, 255});
     made.pixels.assign(static_cast<std::size_t>(made.width) *
                            static_cast<std::size_t>(made.height),
-                       pack_pixel({255, 255, 255}));
+                       made.background);
+    mark_all_changed(made);
     return made;
+}
+
+// More places than this and one rectangle round the whole canvas does.
+constexpr std::size_t most_changed = 16;
+
+void mark_all_changed(canvas& target)
+{
+    target.changed.clear();
+    target.changed.push_back({0, 0, target.width, target.height});
+}
+
+static void mark_changed(canvas& target, const pixel_rect& place)
+{
+    const pixel_rect whole{0, 0, target.width, target.height};
+    if (!target.changed.empty() && target.changed.front() == whole) {
+        return;
+    }
+    if (target.changed.size() >= most_changed) {
+        mark_all_changed(target);
+    } else {
+        target.changed.push_back(place);
+    }
+}
+
+void take_changed(canvas& source, std::vector<pixel_rect>& out)
+{
+    out.swap(source.changed);
+    source.changed.clear();
+}
+
+static void fill_rect(canvas& target, const pixel_rect& place,
+                      std::uint32_t pixel)
+{
+    for (int row = place.top; row < place.bottom; ++row) {
+        std::uint32_t* line =
+            target.pixels.data() + static_cast<std::size_t>(row) *
+                                       static_cast<std::size_t>(target.width);
+        std::fill(line + place.left, line + place.right, pixel);
+    }
 }
 
 void clear_canvas(canvas& target, color fill)
 {
-    std::fill(target.pixels.begin(), target.pixels.end(), pack_pixel(fill));
+    const std::uint32_t pixel = pack_pixel(fill);
+    if (pixel == target.background && target.drawn.size() < most_changed) {
+        for (const pixel_rect& place : target.drawn) {
+            fill_rect(target, place, pixel);
+            mark_changed(target, place);
+        }
+    } else {
+        std::fill(target.pixels.begin(), target.pixels.end(), pixel);
+        target.background = pixel;
+        mark_all_changed(target);
+    }
+    target.drawn.clear();
 }
 
 static std::uint8_t mix(std::uint8_t under, std::uint8_t over, double coverage)
@@ -61,6 +113,15 @@ void fill_disc(canvas& target, color fill, double x, double y, double radius)
     int last_column = 0;
     pixel_span(cy, outer, target.height, first_row, last_row);
     pixel_span(cx, outer, target.width, first_column, last_column);
+    if (first_row >= last_row || first_column >= last_column) {
+        return;
+    }
+    const pixel_rect place{first_column, first_row, last_column, last_row};
+    // Past most_changed the next clear repaints everything anyway.
+    if (target.drawn.size() < most_changed) {
+        target.drawn.push_back(place);
+    }
+    mark_changed(target, place);
 
     for (int row = first_row; row < last_row; ++row) {
         const double dy = row + 0.5 - cy;

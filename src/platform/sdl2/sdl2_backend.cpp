@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/portable/frame_pacing.h"
@@ -23,6 +24,9 @@ struct sdl2_backend {
     // Held arrow keys, up, down, right, left: the order of their key codes.
     std::array<bool, 4> held{};
     frame_pacer pacer;
+    SDL_Surface* shown_on = nullptr;
+    std::vector<pixel_rect> changed;
+    std::vector<SDL_Rect> rects;
 };
 
 sdl2_backend backend;
@@ -70,24 +74,51 @@ void take_in(const SDL_Event& event)
         if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
             backend.held.fill(false);
         }
+        // The window system may have lost what the window showed.
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+            mark_all_changed(screen_canvas());
+        }
         break;
     default:
         break;
     }
 }
 
+// Sends the window only the places that changed since the last frame.
 void show_canvas()
 {
     SDL_Surface* surface = SDL_GetWindowSurface(backend.window);
-    const canvas& screen = screen_canvas();
+    canvas& screen = screen_canvas();
     if (surface == nullptr || surface->w != screen.width ||
         surface->h != screen.height) {
         return;
     }
-    SDL_ConvertPixels(screen.width, screen.height, SDL_PIXELFORMAT_RGB888,
-                      screen.pixels.data(), screen.width * 4,
-                      surface->format->format, surface->pixels, surface->pitch);
-    SDL_UpdateWindowSurface(backend.window);
+    if (surface != backend.shown_on) {
+        backend.shown_on = surface;
+        mark_all_changed(screen);
+    }
+    take_changed(screen, backend.changed);
+    backend.rects.clear();
+    const auto* source =
+        reinterpret_cast<const std::uint8_t*>(screen.pixels.data());
+    auto* target = static_cast<std::uint8_t*>(surface->pixels);
+    const int source_pitch = screen.width * 4;
+    const int target_bytes = surface->format->BytesPerPixel;
+    for (const pixel_rect& place : backend.changed) {
+        const int width = place.right - place.left;
+        const int height = place.bottom - place.top;
+        SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888,
+                          source + place.top * source_pitch + place.left * 4,
+                          source_pitch, surface->format->format,
+                          target + place.top * surface->pitch +
+                              place.left * target_bytes,
+                          surface->pitch);
+        backend.rects.push_back(SDL_Rect{place.left, place.top, width, height});
+    }
+    if (!backend.rects.empty()) {
+        SDL_UpdateWindowSurfaceRects(backend.window, backend.rects.data(),
+                                     static_cast<int>(backend.rects.size()));
+    }
 }
 
 // Sleeps on absolute deadlines: relative sleeps add their overshoot to every

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/portable/frame_pacing.h"
@@ -39,6 +40,7 @@ struct win32_backend {
     std::array<bool, 4> held{};
     HANDLE timer = nullptr;
     frame_pacer pacer;
+    std::vector<pixel_rect> changed;
 };
 
 win32_backend backend;
@@ -102,17 +104,38 @@ SIZE window_size_for(UINT dpi)
     return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
-void blit(HDC target)
+// The DIB section always holds the whole last frame, for WM_PAINT.
+void blit_all(HDC target)
 {
     const canvas& screen = screen_canvas();
+    BitBlt(target, 0, 0, screen.width, screen.height, backend.memory_dc, 0, 0,
+           SRCCOPY);
+}
+
+// Copies the places that changed into the DIB section and shows only those.
+void show_changes(HDC target)
+{
+    canvas& screen = screen_canvas();
+    take_changed(screen, backend.changed);
     if (backend.bitmap_pixels == nullptr) {
         return;
     }
     // A 32-bit DIB holds B, G, R, unused: the canvas's 0x00RRGGBB.
-    std::memcpy(backend.bitmap_pixels, screen.pixels.data(),
-                screen.pixels.size() * sizeof(screen.pixels[0]));
-    BitBlt(target, 0, 0, screen.width, screen.height, backend.memory_dc, 0, 0,
-           SRCCOPY);
+    auto* bits = static_cast<std::uint32_t*>(backend.bitmap_pixels);
+    const auto width = static_cast<std::size_t>(screen.width);
+    for (const pixel_rect& place : backend.changed) {
+        const auto left = static_cast<std::size_t>(place.left);
+        const auto count = static_cast<std::size_t>(place.right - place.left);
+        for (int row = place.top; row < place.bottom; ++row) {
+            const std::size_t start =
+                static_cast<std::size_t>(row) * width + left;
+            std::memcpy(bits + start, screen.pixels.data() + start,
+                        count * sizeof(std::uint32_t));
+        }
+        BitBlt(target, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, backend.memory_dc, place.left,
+               place.top, SRCCOPY);
+    }
 }
 
 LRESULT CALLBACK on_message(HWND window, UINT message, WPARAM w, LPARAM l)
@@ -144,7 +167,7 @@ LRESULT CALLBACK on_message(HWND window, UINT message, WPARAM w, LPARAM l)
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC target = BeginPaint(window, &paint);
-        blit(target);
+        blit_all(target);
         EndPaint(window, &paint);
         return 0;
     }
@@ -253,7 +276,7 @@ bool key_down(key_code key)
 void refresh_screen(unsigned int frames_per_second)
 {
     if (HDC target = GetDC(backend.window); target != nullptr) {
-        blit(target);
+        show_changes(target);
         ReleaseDC(backend.window, target);
     }
     sleep_until(
