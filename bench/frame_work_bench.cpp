@@ -9,6 +9,7 @@
 #include "game/fly.h"
 #include "game/game_data.h"
 #include "game/steering.h"
+#include "headless_backend.h"
 #include "platform/platform.h"
 #include "platform/portable/canvas.h"
 #include "platform/portable/screen.h"
@@ -32,7 +33,10 @@ void game_logic_one_frame(benchmark::State& state)
 {
     game_data game{new_spider(), new_fly()};
     std::uint32_t clock = 0;
+    unsigned frame = 0;
     for (auto _ : state) {
+        // Each arrow held for a second at a time, in turn.
+        hold_arrows(1u << (++frame / 60 % 4));
         handle_input(game.spider);
         update_game(game, static_cast<std::int32_t>(clock += 16));
         benchmark::DoNotOptimize(game);

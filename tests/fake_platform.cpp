@@ -4,12 +4,13 @@
 
 #include <algorithm>
 #include <deque>
+#include <random>
 #include <set>
 #include <sstream>
 
 namespace {
 
-enum class rnd_fallback { none, lowest, highest };
+enum class rnd_fallback { none, lowest, highest, random };
 
 struct fake_state {
     std::vector<std::string> calls;
@@ -18,6 +19,7 @@ struct fake_state {
     std::set<key_code> held;
     std::uint32_t ticks = 0;
     std::deque<bool> quit_script;
+    std::mt19937 generator;
 };
 
 fake_state state;
@@ -58,6 +60,12 @@ void script_rnd(const std::vector<rnd_answer>& answers)
 
 void answer_rnd_lowest() { state.fallback = rnd_fallback::lowest; }
 void answer_rnd_highest() { state.fallback = rnd_fallback::highest; }
+
+void answer_rnd_randomly(unsigned seed)
+{
+    state.fallback = rnd_fallback::random;
+    state.generator.seed(seed);
+}
 std::size_t rnd_left() { return state.rnd_script.size(); }
 
 void hold_keys(const std::vector<key_code>& keys)
@@ -177,6 +185,9 @@ int rnd(int bound)
         return 0;
     case rnd_fallback::highest:
         return bound - 1;
+    case rnd_fallback::random:
+        return std::uniform_int_distribution<int>(0,
+                                                  bound - 1)(state.generator);
     case rnd_fallback::none:
         break;
     }

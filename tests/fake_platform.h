@@ -31,6 +31,10 @@ void script_rnd(const std::vector<rnd_answer>& answers);
 void answer_rnd_lowest();
 void answer_rnd_highest();
 
+// From now on answers draws beyond the script uniformly at random, from a
+// generator with this seed.
+void answer_rnd_randomly(unsigned seed);
+
 // Draws still scripted and not yet made.
 std::size_t rnd_left();
 

@@ -1,5 +1,5 @@
-// The platform operations that are the same on every system: colours, circle
-// overlap, random numbers, named timers and drawing into the screen canvas.
+// The platform operations that are the same on every system: colours, random
+// numbers, named timers and drawing into the screen canvas.
 // The backends supply the rest: the window, events, keys and showing frames.
 
 #include "platform/platform.h"
@@ -36,16 +36,6 @@ void clear_screen(color fill) { clear_canvas(state().screen, fill); }
 void fill_circle(color fill, double x, double y, double radius)
 {
     fill_disc(state().screen, fill, x, y, radius);
-}
-
-bool circles_intersect(double x1, double y1, double r1, double x2, double y2,
-                       double r2)
-{
-    // Touching circles count as overlapping; squares avoid a square root.
-    const double dx = x1 - x2;
-    const double dy = y1 - y2;
-    const double reach = r1 + r2;
-    return dx * dx + dy * dy <= reach * reach;
 }
 
 int rnd(int bound) { return draw_below(state().generator, bound); }
