@@ -7,10 +7,14 @@ scaling is S (1.5 for a prefix set to 144 DPI).
 """
 
 import os
+import random
 import signal
 import subprocess
 import sys
 import time
+
+from Xlib import X, display as xdisplay
+from Xlib.ext import xtest
 
 from x_session import (HEIGHT, WHITE, WIDTH, fly_box, game_window,
                        spider_box, spider_centre, xvfb)
@@ -220,6 +224,138 @@ def without_a_display_it_fails_at_once_with_one_clear_line(game, shots_dir):
         lines = result.stderr.decode().splitlines()
         expect(len(lines) == 1 and "no display could be opened" in lines[0],
                what + "stderr %r" % result.stderr)
+
+
+@check
+def random_keys_of_every_kind_break_nothing(game, shots_dir):
+    """2,000 presses and releases of random keys, modifiers included, within
+    10 s; the game keeps running, stays steerable and prints nothing."""
+    with xvfb() as display:
+        window = play(game, display)
+        try:
+            window.focus()
+            x = window.x
+            keycodes = list(range(8, 256))
+            modifiers = [x.keysym_to_keycode(k) for k in
+                         (0xFFE1, 0xFFE3, 0xFFE9, 0xFFEB, 0xFE03)]  # Shift...
+            chooser = random.Random(2026)
+            held = set()
+            started = time.monotonic()
+            for event in range(2000):
+                code = chooser.choice(keycodes + modifiers * 20)
+                kind = X.KeyRelease if code in held else X.KeyPress
+                xtest.fake_input(x, kind, code)
+                (held.discard if kind == X.KeyRelease else held.add)(code)
+                if event % 50 == 49:
+                    # Forty batches of fifty, spread over ten seconds.
+                    x.sync()
+                    batch_end = started + (event + 1) / 200
+                    time.sleep(max(0, batch_end - time.monotonic()))
+            for code in held:
+                xtest.fake_input(x, X.KeyRelease, code)
+            x.sync()
+            expect(window.process.poll() is None, "the game ended")
+            time.sleep(0.3)
+            start = spider_centre(window.pixels())
+            window.focus()
+            window.keys("keydown", "Left")
+            time.sleep(0.5)
+            window.keys("keyup", "Left")
+            moved = spider_centre(window.pixels())
+            expect(moved[0] < start[0], "steer left from %s: %s" % (start, moved))
+            window.request_close()
+            status, out, err = window.finish()
+            expect(status == 0 and out == b"" and err == b"",
+                   "status %d, printed %r %r" % (status, out, err))
+        finally:
+            window.stop()
+
+
+@check
+def a_key_released_elsewhere_is_not_held(game, shots_dir):
+    """An arrow held while the window loses the focus and released in
+    another window does not keep the spider moving when the focus returns."""
+    with xvfb() as display:
+        window = play(game, display)
+        try:
+            x = window.x
+            other = x.screen().root.create_window(
+                900, 700, 100, 50, 0, x.screen().root_depth)
+            other.map()
+            x.sync()
+            window.focus()
+            window.keys("keydown", "Right")
+            time.sleep(0.3)
+            other.set_input_focus(X.RevertToParent, X.CurrentTime)
+            x.sync()
+            time.sleep(0.1)
+            window.keys("keyup", "Right")
+            time.sleep(0.1)
+            window.focus()
+            time.sleep(0.2)
+            first = spider_centre(window.pixels())
+            time.sleep(0.5)
+            second = spider_centre(window.pixels())
+            expect(first[0] > 400, "the spider moved while held: %s" % (first,))
+            expect(first == second,
+                   "still moving after focus returned: %s then %s"
+                   % (first, second))
+        finally:
+            window.stop()
+
+
+@check
+def losing_the_display_ends_the_game_at_once(game, shots_dir):
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+         "-nolisten", "tcp"], pass_fds=[write_end],
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as announced:
+        name = ":" + announced.readline().strip()
+    window = None
+    try:
+        window = play(game, name)
+        time.sleep(0.5)
+        server.kill()
+        server.wait()
+        status, out, err = window.finish(timeout=2)
+        expect(status > 0, "exit status %d" % status)
+        expect(len(err.decode().splitlines()) == 1,
+               "one line on stderr, got %r" % err)
+    finally:
+        if window:
+            window.stop()
+        if server.poll() is None:
+            server.kill()
+            server.wait()
+
+
+@check
+def memcheck_finds_no_error(game, shots_dir):
+    """Five seconds of play under valgrind's memcheck, ended by closing the
+    window: no error, no leak lost for good (bar the system libraries named
+    in the suppressions)."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    suppressions = os.path.join(here, "..", "sanitizers", "valgrind.supp")
+    command = ["valgrind", "--error-exitcode=99", "--leak-check=full",
+               "--show-leak-kinds=definite", "--errors-for-leak-kinds=definite",
+               "--suppressions=" + suppressions, game]
+    with xvfb() as display:
+        window = game_window(command, display)
+        try:
+            window.focus()
+            window.keys("keydown", "Right", "Down")
+            time.sleep(5)
+            window.keys("keyup", "Right", "Down")
+            window.request_close()
+            status, out, err = window.finish(timeout=60)
+        finally:
+            window.stop()
+    report = err.decode()
+    expect(status == 0 and "ERROR SUMMARY: 0 errors" in report,
+           "status %d\n%s" % (status, report[-3000:]))
 
 
 def main():

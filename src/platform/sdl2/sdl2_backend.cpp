@@ -3,6 +3,8 @@
 // portable operations.
 
 #include <SDL.h>
+#include <X11/Xlib.h>
+#include <unistd.h>
 
 #include <array>
 #include <cerrno>
@@ -133,6 +135,18 @@ void sleep_until(std::int64_t deadline_ns)
     }
 }
 
+// A display server that goes away takes the game with it: Xlib would call
+// this and then end the process itself, after SDL's handler has tried to
+// carry on and tripped over the dead connection.
+int on_display_lost(Display*)
+{
+    const char message[] = "zelvanor: the connection to the display was lost\n";
+    if (write(STDERR_FILENO, message, sizeof message - 1) < 0) {
+        // Nothing more can be said.
+    }
+    _exit(1);
+}
+
 // Chooses among SDL's display drivers by what the environment offers, so
 // that SDL tries no display that is not there: a Wayland library asked for a
 // missing display prints complaints of its own.
@@ -184,6 +198,9 @@ void open_window(const std::string& caption, int width, int height)
         fail("the window could not be opened", SDL_GetError());
     }
     screen_canvas() = make_canvas(width, height, 1);
+    if (std::strcmp(driver, "x11") == 0) {
+        XSetIOErrorHandler(on_display_lost);
+    }
 }
 
 void process_events()

@@ -1,5 +1,6 @@
 """Checks that the Windows program is a 64-bit console-subsystem program
-that needs no DLL beyond those Windows itself ships.
+that needs no DLL beyond those Windows itself ships, and that it is hardened:
+ASLR with high entropy (and the relocations that need), no executable data.
 
 Usage: pe_check.py zelvanor.exe
 """
@@ -13,6 +14,10 @@ SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "winmm.dll",
 MACHINE_X86_64 = 0x8664
 SUBSYSTEM_CONSOLE = 3
 PE32_PLUS = 0x20B
+HIGH_ENTROPY_VA = 0x20
+DYNAMIC_BASE = 0x40
+NX_COMPAT = 0x100
+RELOCS_STRIPPED = 0x1
 
 
 def read_imports(data, optional, sections):
@@ -43,7 +48,9 @@ def main():
     optional_size = struct.unpack_from("<H", data, pe + 20)[0]
     optional = pe + 24
     magic = struct.unpack_from("<H", data, optional)[0]
-    subsystem = struct.unpack_from("<H", data, optional + 68)[0]
+    subsystem, dll_characteristics = struct.unpack_from("<HH", data,
+                                                        optional + 68)
+    file_characteristics = struct.unpack_from("<H", data, pe + 22)[0]
     sections = []
     for i in range(section_count):
         header = optional + optional_size + 40 * i
@@ -57,6 +64,12 @@ def main():
         problems.append("not x86-64 (machine %#x, magic %#x)" % (machine, magic))
     if subsystem != SUBSYSTEM_CONSOLE:
         problems.append("subsystem %d, not console" % subsystem)
+    for flag, name in ((HIGH_ENTROPY_VA, "high-entropy ASLR"),
+                       (DYNAMIC_BASE, "ASLR"), (NX_COMPAT, "NX")):
+        if not dll_characteristics & flag:
+            problems.append("no " + name)
+    if file_characteristics & RELOCS_STRIPPED:
+        problems.append("relocations stripped: ASLR cannot move it")
     foreign = [n for n in imports if n.lower() not in SYSTEM_DLLS]
     if foreign:
         problems.append("needs DLLs Windows lacks: %s" % ", ".join(foreign))
