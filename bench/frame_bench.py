@@ -21,7 +21,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests",
                                 "e2e"))
-from x_session import xvfb  # noqa: E402
+from x_session import end_process, xvfb  # noqa: E402
 import wine_prefix  # noqa: E402
 
 PERIOD_MS = 1000 / 60
@@ -80,12 +80,7 @@ def measure(command, env, probe, seconds):
             cpu_after, wall_after = cpu_seconds(process.pid), time.monotonic()
             peak = peak_resident_kb(process.pid)
         finally:
-            process.terminate()
-            try:
-                process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
+            end_process(process, timeout=10)
         frames = frames_from(stamps)
     if len(frames) < 2:
         raise RuntimeError("%s showed no frames" % command[-1])

@@ -3,14 +3,15 @@
 
 #include "headless_backend.h"
 
+#include "arrow_mask.h"
 #include "platform/platform.h"
 #include "platform/portable/screen.h"
 
 namespace {
-unsigned held_arrows;
+arrow_keys held;
 }
 
-void hold_arrows(unsigned mask) { held_arrows = mask; }
+void hold_arrows(unsigned mask) { held = arrows_from_mask(mask); }
 
 void open_window(const std::string&, int width, int height)
 {
@@ -20,19 +21,6 @@ void open_window(const std::string&, int width, int height)
 void process_events() {}
 bool quit_requested() { return false; }
 
-bool key_down(key_code key)
-{
-    switch (key) {
-    case key_code::right_arrow:
-        return (held_arrows & 1) != 0;
-    case key_code::left_arrow:
-        return (held_arrows & 2) != 0;
-    case key_code::down_arrow:
-        return (held_arrows & 4) != 0;
-    case key_code::up_arrow:
-        return (held_arrows & 8) != 0;
-    }
-    return false;
-}
+bool key_down(key_code key) { return arrow_held(held, key); }
 
 void refresh_screen(unsigned int) {}

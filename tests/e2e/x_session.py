@@ -18,6 +18,16 @@ WIDTH, HEIGHT = 800, 600
 WHITE = (255, 255, 255)
 
 
+def end_process(process, timeout=5):
+    """Asks a process to end, and makes it end if it does not in time."""
+    process.terminate()
+    try:
+        process.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
 @contextlib.contextmanager
 def xvfb():
     """Starts Xvfb on a display it picks itself; yields the display name."""
@@ -35,12 +45,7 @@ def xvfb():
             raise RuntimeError("Xvfb did not start")
         yield ":" + number
     finally:
-        server.terminate()
-        try:
-            server.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            server.kill()
-            server.wait()
+        end_process(server)
 
 
 class game_window:

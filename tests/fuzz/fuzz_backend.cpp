@@ -3,11 +3,12 @@
 
 #include "fuzz_backend.h"
 
+#include "arrow_mask.h"
 #include "platform/platform.h"
 
 namespace {
 fuzz_input* input = nullptr;
-unsigned held_arrows = 0;
+arrow_keys held;
 } // namespace
 
 std::uint32_t take_bytes(fuzz_input& from, int count)
@@ -24,7 +25,7 @@ std::uint32_t take_bytes(fuzz_input& from, int count)
 }
 
 void play_from(fuzz_input& from) { input = &from; }
-void hold_arrows(unsigned mask) { held_arrows = mask; }
+void hold_arrows(unsigned mask) { held = arrows_from_mask(mask); }
 
 void open_window(const std::string&, int, int) {}
 void process_events() {}
@@ -39,20 +40,7 @@ void clear_screen(color) {}
 void fill_circle(color, double, double, double) {}
 void refresh_screen(unsigned int) {}
 
-bool key_down(key_code key)
-{
-    switch (key) {
-    case key_code::right_arrow:
-        return (held_arrows & 1) != 0;
-    case key_code::left_arrow:
-        return (held_arrows & 2) != 0;
-    case key_code::down_arrow:
-        return (held_arrows & 4) != 0;
-    case key_code::up_arrow:
-        return (held_arrows & 8) != 0;
-    }
-    return false;
-}
+bool key_down(key_code key) { return arrow_held(held, key); }
 
 // Any whole number in [0, bound), the lowest and highest included.
 int rnd(int bound)

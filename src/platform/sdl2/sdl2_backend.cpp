@@ -6,7 +6,6 @@
 #include <X11/Xlib.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/portable/arrow_keys.h"
 #include "platform/portable/frame_pacing.h"
 #include "platform/portable/screen.h"
 
@@ -23,8 +23,7 @@ namespace {
 struct sdl2_backend {
     SDL_Window* window = nullptr;
     bool quit = false;
-    // Held arrow keys, up, down, right, left: the order of their key codes.
-    std::array<bool, 4> held{};
+    arrow_keys arrows;
     frame_pacer pacer;
     SDL_Surface* shown_on = nullptr;
     std::vector<pixel_rect> changed;
@@ -40,20 +39,20 @@ sdl2_backend backend;
 }
 
 // Arrows are read by physical key, so they sit in the same place on every
-// keyboard layout.
-int arrow_index(SDL_Scancode scancode)
+// keyboard layout. Other keys map to no key code the game asks about.
+key_code key_of(SDL_Scancode scancode)
 {
     switch (scancode) {
     case SDL_SCANCODE_UP:
-        return 0;
+        return key_code::up_arrow;
     case SDL_SCANCODE_DOWN:
-        return 1;
+        return key_code::down_arrow;
     case SDL_SCANCODE_RIGHT:
-        return 2;
+        return key_code::right_arrow;
     case SDL_SCANCODE_LEFT:
-        return 3;
+        return key_code::left_arrow;
     default:
-        return -1;
+        return key_code{0};
     }
 }
 
@@ -65,16 +64,13 @@ void take_in(const SDL_Event& event)
         break;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-        if (const int index = arrow_index(event.key.keysym.scancode);
-            index >= 0) {
-            backend.held[static_cast<std::size_t>(index)] =
-                event.type == SDL_KEYDOWN;
-        }
+        set_arrow(backend.arrows, key_of(event.key.keysym.scancode),
+                  event.type == SDL_KEYDOWN);
         break;
     case SDL_WINDOWEVENT:
         // Keys released while another window has the focus send us nothing.
         if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
-            backend.held.fill(false);
+            release_arrows(backend.arrows);
         }
         // The window system may have lost what the window showed.
         if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
@@ -213,15 +209,7 @@ void process_events()
 
 bool quit_requested() { return backend.quit; }
 
-bool key_down(key_code key)
-{
-    const int index =
-        static_cast<int>(key) - static_cast<int>(key_code::up_arrow);
-    if (index < 0 || index >= static_cast<int>(backend.held.size())) {
-        return false;
-    }
-    return backend.held[static_cast<std::size_t>(index)];
-}
+bool key_down(key_code key) { return arrow_held(backend.arrows, key); }
 
 void refresh_screen(unsigned int frames_per_second)
 {

@@ -9,7 +9,6 @@
 
 #include <timeapi.h>
 
-#include <array>
 #include <atomic>
 #include <cmath>
 #include <cstring>
@@ -17,6 +16,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/portable/arrow_keys.h"
 #include "platform/portable/frame_pacing.h"
 #include "platform/portable/screen.h"
 
@@ -36,8 +36,7 @@ struct win32_backend {
     HBITMAP bitmap = nullptr;
     void* bitmap_pixels = nullptr;
     bool closing = false;
-    // Held arrow keys, up, down, right, left: the order of their key codes.
-    std::array<bool, 4> held{};
+    arrow_keys arrows;
     HANDLE timer = nullptr;
     frame_pacer pacer;
     std::vector<pixel_rect> changed;
@@ -57,19 +56,20 @@ BOOL WINAPI on_console_control(DWORD event)
     return FALSE;
 }
 
-int arrow_index(WPARAM virtual_key)
+// Other keys map to no key code the game asks about.
+key_code key_of(WPARAM virtual_key)
 {
     switch (virtual_key) {
     case VK_UP:
-        return 0;
+        return key_code::up_arrow;
     case VK_DOWN:
-        return 1;
+        return key_code::down_arrow;
     case VK_RIGHT:
-        return 2;
+        return key_code::right_arrow;
     case VK_LEFT:
-        return 3;
+        return key_code::left_arrow;
     default:
-        return -1;
+        return key_code{0};
     }
 }
 
@@ -147,14 +147,11 @@ LRESULT CALLBACK on_message(HWND window, UINT message, WPARAM w, LPARAM l)
         return 0;
     case WM_KEYDOWN:
     case WM_KEYUP:
-        if (const int index = arrow_index(w); index >= 0) {
-            backend.held[static_cast<std::size_t>(index)] =
-                message == WM_KEYDOWN;
-        }
+        set_arrow(backend.arrows, key_of(w), message == WM_KEYDOWN);
         return 0;
     case WM_KILLFOCUS:
         // Keys released while another window has the focus send us nothing.
-        backend.held.fill(false);
+        release_arrows(backend.arrows);
         return 0;
     case WM_DPICHANGED: {
         size_canvas(HIWORD(w));
@@ -263,15 +260,7 @@ void process_events()
 
 bool quit_requested() { return backend.closing || interrupted; }
 
-bool key_down(key_code key)
-{
-    const int index =
-        static_cast<int>(key) - static_cast<int>(key_code::up_arrow);
-    if (index < 0 || index >= static_cast<int>(backend.held.size())) {
-        return false;
-    }
-    return backend.held[static_cast<std::size_t>(index)];
-}
+bool key_down(key_code key) { return arrow_held(backend.arrows, key); }
 
 void refresh_screen(unsigned int frames_per_second)
 {
