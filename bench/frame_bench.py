@@ -79,6 +79,9 @@ def measure(command, env, probe, seconds):
             time.sleep(seconds)
             cpu_after, wall_after = cpu_seconds(process.pid), time.monotonic()
             peak = peak_resident_kb(process.pid)
+            # The probe writes its stamps in batches; let the batch holding
+            # the last measured frames be written before the program ends.
+            time.sleep(1)
         finally:
             end_process(process, timeout=10)
         frames = frames_from(stamps)
