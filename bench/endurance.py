@@ -8,7 +8,6 @@ Usage: endurance.py zelvanor [minutes]
 
 import os
 import random
-import subprocess
 import sys
 import time
 

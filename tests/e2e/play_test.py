@@ -13,7 +13,7 @@ import subprocess
 import sys
 import time
 
-from Xlib import X, display as xdisplay
+from Xlib import X
 from Xlib.ext import xtest
 
 from x_session import (HEIGHT, WHITE, WIDTH, fly_box, game_window,

@@ -6,13 +6,12 @@ tests can run side by side and leave nothing behind.
 
 import contextlib
 import os
-import signal
 import struct
 import subprocess
 import time
 import zlib
 
-from Xlib import X, Xatom, display as xdisplay, protocol
+from Xlib import X, display as xdisplay, protocol
 
 WIDTH, HEIGHT = 800, 600
 WHITE = (255, 255, 255)
