@@ -14,7 +14,6 @@
 
 #include "fuzz_backend.h"
 #include "game/fly.h"
-#include "game/game_clock.h"
 #include "game/game_data.h"
 #include "game/steering.h"
 #include "game_invariants.h"

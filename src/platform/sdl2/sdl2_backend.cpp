@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -32,9 +33,9 @@ struct sdl2_backend {
 
 sdl2_backend backend;
 
-[[noreturn]] void fail(const char* what, const char* why)
+[[noreturn]] void fail(const std::string& what, const char* why)
 {
-    std::fprintf(stderr, "zelvanor: %s: %s\n", what, why);
+    std::fprintf(stderr, "zelvanor: %s: %s\n", what.c_str(), why);
     std::exit(1);
 }
 
@@ -171,10 +172,9 @@ void open_window(const std::string& caption, int width, int height)
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         const char* x11 = std::getenv("DISPLAY");
-        std::fprintf(stderr,
-                     "zelvanor: no display could be opened (DISPLAY=%s): %s\n",
-                     x11 != nullptr ? x11 : "", SDL_GetError());
-        std::exit(1);
+        fail(std::string("no display could be opened (DISPLAY=") +
+                 (x11 != nullptr ? x11 : "") + ")",
+             SDL_GetError());
     }
     std::atexit(SDL_Quit);
 

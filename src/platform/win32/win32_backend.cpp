@@ -10,7 +10,6 @@
 #include <timeapi.h>
 
 #include <atomic>
-#include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
